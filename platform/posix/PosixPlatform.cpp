@@ -1,0 +1,128 @@
+// The POSIX side of the platform interface.
+#include <execinfo.h>
+#include <langinfo.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/NativePlatform.h"
+#include "platform/posix/ElfVersionInfo.h"
+#include "platform/posix/PosixCodePages.h"
+
+namespace keyloom {
+namespace {
+
+// What the program uses of its own path: the Windows API hands out at most this many.
+constexpr std::size_t kMaxPathUsed = 255;
+
+class FdSink final : public ByteSink {
+ public:
+  explicit FdSink(int fd) : fd_(fd) {}
+  void WriteAll(std::string_view bytes) override {
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+      const ssize_t n = ::write(fd_, p, left);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        EInOutError error(n < 0 ? std::strerror(errno) : "Write returned no progress");
+        error.SetCallChain(CaptureCallChain());
+        throw error;
+      }
+      p += n;
+      left -= static_cast<std::size_t>(n);
+    }
+  }
+
+ private:
+  int fd_;
+};
+
+ByteString ReadOwnPath() {
+  std::string buffer(4096, '\0');
+  const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+  if (n <= 0) return ByteString();
+  buffer.resize(static_cast<std::size_t>(n));
+  if (buffer.size() > kMaxPathUsed) buffer.resize(kMaxPathUsed);
+  return ByteString(std::move(buffer), kAnsiCodePage);
+}
+
+MonthNames ReadMonthNames() {
+  static constexpr nl_item kItems[12] = {ABMON_1, ABMON_2, ABMON_3, ABMON_4,  ABMON_5,  ABMON_6,
+                                         ABMON_7, ABMON_8, ABMON_9, ABMON_10, ABMON_11, ABMON_12};
+  MonthNames names = EnglishMonthNames();
+  for (int i = 0; i < 12; ++i) {
+    const char* text = nl_langinfo(kItems[i]);
+    if (text != nullptr && *text != '\0') names[i] = ByteString(std::string(text), kAnsiCodePage);
+  }
+  return names;
+}
+
+class PosixPlatform final : public Platform {
+ public:
+  PosixPlatform(int argc, char** argv)
+      : code_pages_(PosixCodePages::FromLocale()),
+        months_(ReadMonthNames()),
+        pid_(static_cast<std::uint32_t>(::getpid())),
+        own_path_(ReadOwnPath()),
+        out_sink_(STDOUT_FILENO),
+        err_sink_(STDERR_FILENO),
+        out_(out_sink_, kAnsiCodePage, "\n"),
+        err_(err_sink_, kAnsiCodePage, "\n") {
+    InstallCodePages(&code_pages_);
+    for (int i = 1; i < argc; ++i) args_.emplace_back(std::string(argv[i]), kAnsiCodePage);
+  }
+  ~PosixPlatform() override { InstallCodePages(nullptr); }
+
+  int ArgumentCount() const override { return static_cast<int>(args_.size()); }
+  ByteString Argument(int index) const override {
+    if (index < 1 || index > ArgumentCount()) return ByteString();
+    return args_[static_cast<std::size_t>(index - 1)];
+  }
+  std::uint32_t ProcessId() const override { return pid_; }
+  TextWriter& StandardOutput() override { return out_; }
+  TextWriter& StandardError() override { return err_; }
+  const CodePageSystem& CodePages() const override { return code_pages_; }
+  // A terminal shows the locale's character set, so the console page is the ANSI one.
+  CodePage ConsoleOutputCodePage() const override { return code_pages_.AnsiCodePage(); }
+  ByteString OwnExecutablePath() const override { return own_path_; }
+  bool FileExists(const ByteString& path) const override {
+    struct stat st {};
+    return ::stat(path.Bytes().c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+  }
+  std::unique_ptr<TFileVersionInfo> CreateFileVersionInfo() const override {
+    return MakeElfVersionInfo(own_path_);
+  }
+  const MonthNames& MonthAbbreviations() const override { return months_; }
+  [[noreturn]] void Exit(int code) override { std::exit(code); }
+
+ private:
+  PosixCodePages code_pages_;
+  MonthNames months_;
+  std::uint32_t pid_;
+  ByteString own_path_;
+  std::vector<ByteString> args_;
+  FdSink out_sink_;
+  FdSink err_sink_;
+  TextWriter out_;
+  TextWriter err_;
+};
+
+}  // namespace
+
+std::unique_ptr<Platform> CreateNativePlatform(int argc, char** argv) {
+  return std::make_unique<PosixPlatform>(argc, argv);
+}
+
+std::vector<std::uintptr_t> CaptureCallChain() {
+  void* frames[64];
+  const int n = ::backtrace(frames, 64);
+  std::vector<std::uintptr_t> chain;
+  for (int i = 1; i < n; ++i) chain.push_back(reinterpret_cast<std::uintptr_t>(frames[i]));
+  return chain;
+}
+
+}  // namespace keyloom
