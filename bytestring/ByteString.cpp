@@ -3,8 +3,12 @@
 namespace keyloom {
 namespace {
 
-char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
-char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char UpperChar(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+char LowerChar(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 }  // namespace
 
@@ -27,7 +31,9 @@ ByteString ByteString::ConvertedTo(CodePage tag) const {
   return ByteString(ConvertBytes(bytes_, tag_, tag), tag);
 }
 
-ByteString operator+(ByteString a, const ByteString& b) { return std::move(a.Append(b)); }
+ByteString operator+(ByteString a, const ByteString& b) {
+  return std::move(a.Append(b));
+}
 
 ByteString UpperAscii(ByteString text) {
   std::string bytes = text.Bytes();
@@ -67,6 +73,8 @@ ByteString ReplaceAllAsciiNoCase(const ByteString& text, std::string_view what,
   return ByteString(std::move(out), text.Tag());
 }
 
-ByteString DecimalText(long long value) { return ByteString(std::to_string(value)); }
+ByteString DecimalText(long long value) {
+  return ByteString(std::to_string(value));
+}
 
 }  // namespace keyloom

@@ -24,7 +24,9 @@ const CodePageSystem* installed = &kUtf8Only;
 
 }  // namespace
 
-const CodePageSystem& CurrentCodePages() { return *installed; }
+const CodePageSystem& CurrentCodePages() {
+  return *installed;
+}
 
 void InstallCodePages(const CodePageSystem* system) {
   installed = system != nullptr ? system : &kUtf8Only;

@@ -2,6 +2,8 @@
 
 namespace keyloom {
 
-ByteString MakeHashText(const ByteString&, const ByteString&) { return ByteString("[]"); }
+ByteString MakeHashText(const ByteString&, const ByteString&) {
+  return ByteString("[]");
+}
 
 }  // namespace keyloom

@@ -62,7 +62,8 @@ void ReportUnhandled(Platform& platform, const char* kind, const std::string& me
   try {
     TextWriter& err = platform.StandardError();
     const std::uintptr_t where = chain.empty() ? 0 : chain.front();
-    err.Write("An unhandled exception occurred at ").Write(ByteString(AddressText(where)))
+    err.Write("An unhandled exception occurred at ")
+        .Write(ByteString(AddressText(where)))
         .Line(":");
     err.Write(ByteString(kind)).Write(": ").Line(ByteString(message, kAnsiCodePage));
     for (std::uintptr_t address : chain) err.Write("  ").Line(ByteString(AddressText(address)));

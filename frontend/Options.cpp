@@ -56,7 +56,8 @@ bool ParseLength(std::string_view text, std::int32_t& value) {
     ++i;
   }
   if (i == text.size()) return false;
-  const std::uint64_t limit = base != 10 ? 0xFFFFFFFFull : (negative ? 2147483648ull : 2147483647ull);
+  const std::uint64_t limit =
+      base != 10 ? 0xFFFFFFFFull : (negative ? 2147483648ull : 2147483647ull);
   std::uint64_t magnitude = 0;
   for (; i < text.size(); ++i) {
     const int digit = DigitValue(text[i]);
@@ -147,8 +148,7 @@ bool RunOptionLoop(Platform& platform, RunSettings& s, TFileVersionInfoRec& buil
     } else if (IsOneOf(prefix, {"-G", "/G"})) {
       s.ParamsValid = true;
       s.GuidOn = true;
-      s.ComplexOn = s.SimpleOn = s.LengthLineOn = s.HashNameLineOn = s.HashesOn = s.FullOn =
-          false;
+      s.ComplexOn = s.SimpleOn = s.LengthLineOn = s.HashNameLineOn = s.HashesOn = s.FullOn = false;
     } else if (IsOneOf(prefix, {"-O", "/O"})) {
       s.ParamsValid = true;
       s.OneLineOn = true;

@@ -16,7 +16,9 @@ void PlainLine(TextWriter& out, const ByteString& label, const ByteString& text)
   out.Write(label).Line(text);
 }
 
-bool HasCustomRule(const RunSettings& s) { return s.Mode != CharSetMode::Default; }
+bool HasCustomRule(const RunSettings& s) {
+  return s.Mode != CharSetMode::Default;
+}
 
 void ShowVerbose(TextWriter& out, const RunSettings& s, const RunResults& r) {
   const ReportLabels& l = s.Labels;

@@ -7,8 +7,8 @@
 namespace keyloom {
 namespace {
 
-constexpr int kSimpleFirst = 48;  // "0"
-constexpr int kSimpleCount = 75;  // "0".."z"
+constexpr int kSimpleFirst = 48;   // "0"
+constexpr int kSimpleCount = 75;   // "0".."z"
 constexpr int kComplexFirst = 33;  // "!"
 constexpr int kComplexCount = 94;  // "!".."~"
 
@@ -26,12 +26,18 @@ void AppendChosen(ByteString& password, char c) {
   }
 }
 
-ByteString EmptyPassword() { return ByteString(std::string(), kAnsiCodePage); }
+ByteString EmptyPassword() {
+  return ByteString(std::string(), kAnsiCodePage);
+}
 
 }  // namespace
 
-ByteString DefaultExclusionSet() { return ByteString("<>\"^'%&`|"); }
-ByteString ExtendedExclusionSet() { return ByteString("<>\"^'%&`|!()"); }
+ByteString DefaultExclusionSet() {
+  return ByteString("<>\"^'%&`|");
+}
+ByteString ExtendedExclusionSet() {
+  return ByteString("<>\"^'%&`|!()");
+}
 
 ByteString MakeSimplePassword(std::int32_t length) {
   ByteString password = EmptyPassword();

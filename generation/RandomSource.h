@@ -33,7 +33,11 @@ class RandomSource {
 // The process-wide source that every generator draws from.
 RandomSource& TheRandomSource();
 
-inline void SeedRandom(std::uint32_t seed) { TheRandomSource().SeedRandom(seed); }
-inline std::int32_t RandomBelow(std::int32_t n) { return TheRandomSource().RandomBelow(n); }
+inline void SeedRandom(std::uint32_t seed) {
+  TheRandomSource().SeedRandom(seed);
+}
+inline std::int32_t RandomBelow(std::int32_t n) {
+  return TheRandomSource().RandomBelow(n);
+}
 
 }  // namespace keyloom

@@ -19,17 +19,14 @@ struct CharsetEntry {
 
 // Windows code-page numbers of the character sets a POSIX locale commonly uses.
 constexpr CharsetEntry kCharsets[] = {
-    {"ISO-8859-1", 28591},  {"ISO-8859-2", 28592},  {"ISO-8859-3", 28593},
-    {"ISO-8859-4", 28594},  {"ISO-8859-5", 28595},  {"ISO-8859-6", 28596},
-    {"ISO-8859-7", 28597},  {"ISO-8859-8", 28598},  {"ISO-8859-9", 28599},
-    {"ISO-8859-13", 28603}, {"ISO-8859-15", 28605}, {"KOI8-R", 20866},
-    {"KOI8-U", 21866},      {"CP1250", 1250},       {"CP1251", 1251},
-    {"CP1252", 1252},       {"CP1253", 1253},       {"CP1254", 1254},
-    {"CP1255", 1255},       {"CP1256", 1256},       {"CP1257", 1257},
-    {"CP1258", 1258},       {"CP437", 437},         {"CP850", 850},
-    {"CP866", 866},         {"SHIFT_JIS", 932},     {"GBK", 936},
-    {"GB2312", 936},        {"EUC-KR", 949},        {"BIG5", 950},
-    {"EUC-JP", 20932},      {"TIS-620", 874},
+    {"ISO-8859-1", 28591}, {"ISO-8859-2", 28592},  {"ISO-8859-3", 28593},  {"ISO-8859-4", 28594},
+    {"ISO-8859-5", 28595}, {"ISO-8859-6", 28596},  {"ISO-8859-7", 28597},  {"ISO-8859-8", 28598},
+    {"ISO-8859-9", 28599}, {"ISO-8859-13", 28603}, {"ISO-8859-15", 28605}, {"KOI8-R", 20866},
+    {"KOI8-U", 21866},     {"CP1250", 1250},       {"CP1251", 1251},       {"CP1252", 1252},
+    {"CP1253", 1253},      {"CP1254", 1254},       {"CP1255", 1255},       {"CP1256", 1256},
+    {"CP1257", 1257},      {"CP1258", 1258},       {"CP437", 437},         {"CP850", 850},
+    {"CP866", 866},        {"SHIFT_JIS", 932},     {"GBK", 936},           {"GB2312", 936},
+    {"EUC-KR", 949},       {"BIG5", 950},          {"EUC-JP", 20932},      {"TIS-620", 874},
 };
 
 bool SameCharsetName(std::string_view a, const char* b) {
@@ -44,8 +41,8 @@ bool SameCharsetName(std::string_view a, const char* b) {
 
 // Runs iconv over the whole input. An input byte sequence that the source set does not
 // define, or a character the target cannot hold, is skipped and `replacement` written.
-std::string RunIconv(const char* to, const char* from, std::string_view input,
-                     std::size_t unit, std::string_view replacement) {
+std::string RunIconv(const char* to, const char* from, std::string_view input, std::size_t unit,
+                     std::string_view replacement) {
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(input);
   std::string out;

@@ -22,7 +22,7 @@ TEST(Utf8, EachMaximalIllFormedSubpartBecomesOneReplacement) {
       {"\xE2\x82x", u"\uFFFDx"},
       {"\xE2\x82", u"\uFFFD"},
       {"\x80\x80", u"\uFFFD\uFFFD"},
-      {"\xC0\xAF", u"\uFFFD\uFFFD"},          // overlong lead bytes never start a sequence
+      {"\xC0\xAF", u"\uFFFD\uFFFD"},            // overlong lead bytes never start a sequence
       {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // an encoded surrogate is not a subpart
       {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
       {"\xF0\x9F\x98", u"\uFFFD"},
@@ -41,8 +41,8 @@ TEST(ByteStringAppend, ConvertsBetweenCodePages) {
   testing::FakePlatform platform;
   platform.UseCodePage(1252);
   ByteString ansi(std::string("x"), kAnsiCodePage);
-  ansi.Append(ByteString(std::string("\xE9"), kUtf8CodePage));       // lone byte: U+FFFD
-  ansi.Append(ByteString(std::string("\xC3\xA9"), kUtf8CodePage));   // e acute
+  ansi.Append(ByteString(std::string("\xE9"), kUtf8CodePage));          // lone byte: U+FFFD
+  ansi.Append(ByteString(std::string("\xC3\xA9"), kUtf8CodePage));      // e acute
   ansi.Append(ByteString(std::string("\xE2\x82\xAC"), kUtf8CodePage));  // euro sign
   ansi.Append(ByteString(std::string("\xE4\xB8\x80"), kUtf8CodePage));  // not in 1252
   EXPECT_EQ(ansi.Bytes(), "x?\xE9\x80?");

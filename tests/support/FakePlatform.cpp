@@ -34,7 +34,9 @@ FakePlatform::FakePlatform(std::vector<std::string> arguments, std::uint32_t pro
   InstallCodePages(code_pages_.get());
 }
 
-FakePlatform::~FakePlatform() { InstallCodePages(nullptr); }
+FakePlatform::~FakePlatform() {
+  InstallCodePages(nullptr);
+}
 
 ByteString FakePlatform::Argument(int index) const {
   if (index < 1 || index > ArgumentCount()) return ByteString();
@@ -56,7 +58,9 @@ std::unique_ptr<TFileVersionInfo> FakePlatform::CreateFileVersionInfo() const {
   return std::make_unique<MemoryVersionInfo>(version_entries);
 }
 
-void FakePlatform::Exit(int code) { throw std::runtime_error("Exit(" + std::to_string(code) + ")"); }
+void FakePlatform::Exit(int code) {
+  throw std::runtime_error("Exit(" + std::to_string(code) + ")");
+}
 
 void FakePlatform::UseCodePage(CodePage page) {
   code_pages_ = std::make_unique<PosixCodePages>(page);
