@@ -44,13 +44,17 @@ std::uint32_t RandomSource::NextRandomWord() {
   return y;
 }
 
-std::int32_t RandomSource::RandomBelow(std::int32_t n) {
+std::int32_t ScaleBelow(std::int32_t n, std::uint32_t word) {
   const std::int64_t m = n >= 0 ? n : static_cast<std::int64_t>(n) + 1;
-  const std::uint32_t w = NextRandomWord();
-  // Arithmetic shift of the signed product keeps the floor for negative m.
-  const std::int64_t product = m * static_cast<std::int64_t>(w);
-  return static_cast<std::int32_t>(product >> 32);
+  // The upper half of the 64-bit product; for negative m the floor, as an arithmetic shift
+  // would give it.
+  const std::int64_t product = m * static_cast<std::int64_t>(word);
+  const std::int64_t high = product >= 0 ? product / 4294967296LL
+                                         : -((-product + 4294967295LL) / 4294967296LL);
+  return static_cast<std::int32_t>(high);
 }
+
+std::int32_t RandomSource::RandomBelow(std::int32_t n) { return ScaleBelow(n, NextRandomWord()); }
 
 RandomSource& TheRandomSource() {
   static RandomSource source;

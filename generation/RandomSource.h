@@ -30,6 +30,9 @@ class RandomSource {
   std::uint32_t seen_seed_ = 0;
 };
 
+// The scaling of RandomBelow: floor(m * word / 2^32), m = n, or n + 1 when n is negative.
+std::int32_t ScaleBelow(std::int32_t n, std::uint32_t word);
+
 // The process-wide source that every generator draws from.
 RandomSource& TheRandomSource();
 
