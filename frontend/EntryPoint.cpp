@@ -77,7 +77,6 @@ int RunKeyloom(Platform& platform) {
   SeedRandom(platform.ProcessId());
   platform.SetExitCode(0);
   RunSettings settings;
-  settings.ExclusionSet = DefaultExclusionSet();
   TFileVersionInfoRec build_info;
 
   const int first_option = ApplyLengthStep(platform, settings);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bytestring/ByteString.h"
+#include "generation/Passwords.h"
 
 namespace keyloom {
 
@@ -56,7 +57,7 @@ struct RunSettings {
   bool OneLineOn = false;
   bool FullOn = false;
   bool VerboseOn = false;
-  ByteString ExclusionSet;
+  ByteString ExclusionSet = DefaultExclusionSet();
   ByteString InclusionSet;
   CharSetMode Mode = CharSetMode::Default;
   ByteString HashName = "SHA1";

@@ -49,12 +49,14 @@ std::int32_t ScaleBelow(std::int32_t n, std::uint32_t word) {
   // The upper half of the 64-bit product; for negative m the floor, as an arithmetic shift
   // would give it.
   const std::int64_t product = m * static_cast<std::int64_t>(word);
-  const std::int64_t high = product >= 0 ? product / 4294967296LL
-                                         : -((-product + 4294967295LL) / 4294967296LL);
+  const std::int64_t high =
+      product >= 0 ? product / 4294967296LL : -((-product + 4294967295LL) / 4294967296LL);
   return static_cast<std::int32_t>(high);
 }
 
-std::int32_t RandomSource::RandomBelow(std::int32_t n) { return ScaleBelow(n, NextRandomWord()); }
+std::int32_t RandomSource::RandomBelow(std::int32_t n) {
+  return ScaleBelow(n, NextRandomWord());
+}
 
 RandomSource& TheRandomSource() {
   static RandomSource source;

@@ -24,7 +24,8 @@ TEST(Guid, DerivedFromAFreshComplexTextAndDrawsItsLength) {
   SeedRandom(4242);
   const ByteString guid = MakeGuid(4096);
   EXPECT_EQ(guid.Bytes(), GuidFromHashText(MakeHashText(text, "SHA2_512")).Bytes());
-  EXPECT_TRUE(std::regex_match(guid.Bytes(), std::regex(R"(\{[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}\})")))
+  EXPECT_TRUE(std::regex_match(guid.Bytes(),
+                               std::regex(R"(\{[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}\})")))
       << guid.Bytes();
   std::mt19937 ref(4242);
   ref.discard(4096);

@@ -85,7 +85,8 @@ TEST_F(PasswordsTest, ExtendedSetLeavesAsteriskBackslashAndSlashPossible) {
   Seed(11);
   const ByteString pwd = MakeComplexPassword(4096, ExtendedExclusionSet());
   for (char c : {'*', '\\', '/'}) EXPECT_NE(pwd.View().find(c), std::string_view::npos) << c;
-  for (char c : ExtendedExclusionSet().View()) EXPECT_EQ(pwd.View().find(c), std::string_view::npos);
+  for (char c : ExtendedExclusionSet().View())
+    EXPECT_EQ(pwd.View().find(c), std::string_view::npos);
 }
 
 TEST_F(PasswordsTest, ASetOfAllCandidatesIsRefusedWithoutDrawing) {
@@ -102,7 +103,8 @@ TEST_F(PasswordsTest, ASetOfAllCandidatesIsRefusedWithoutDrawing) {
 TEST_F(PasswordsTest, CustomPoolOrderAndWeights) {
   Seed(2024);
   ReferenceDraws ref(2024);
-  const std::string pool = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789#0abcdefghijklmnopqrstuvwxyz0123456789#0";
+  const std::string pool =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789#0abcdefghijklmnopqrstuvwxyz0123456789#0";
   const ByteString pwd = MakeCustomPassword(3000, "#0");
   std::string expected;
   for (int i = 0; i < 3000; ++i) expected += pool[static_cast<std::size_t>(ref.Below(76))];

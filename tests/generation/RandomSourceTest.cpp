@@ -88,11 +88,20 @@ TEST(ScaleBelow, CutsTheWordRangeIntoNRuns) {
     std::int32_t expected;
   };
   const Case cases[] = {
-      {75, 0u, 0},          {75, 0xFFFFFFFFu, 74},         {94, 0u, 0},
-      {94, 0xFFFFFFFFu, 93}, {72, 0xFFFFFFFFu, 71},        {1, 0xFFFFFFFFu, 0},
-      {0, 0xFFFFFFFFu, 0},   {2, 0x7FFFFFFFu, 0},          {2, 0x80000000u, 1},
-      {-1, 0xFFFFFFFFu, 0},  {-5, 0xFFFFFFFFu, -4},        {-5, 1u, -1},
-      {-5, 0u, 0},           {2147483647, 0xFFFFFFFFu, 2147483646},
+      {75, 0u, 0},
+      {75, 0xFFFFFFFFu, 74},
+      {94, 0u, 0},
+      {94, 0xFFFFFFFFu, 93},
+      {72, 0xFFFFFFFFu, 71},
+      {1, 0xFFFFFFFFu, 0},
+      {0, 0xFFFFFFFFu, 0},
+      {2, 0x7FFFFFFFu, 0},
+      {2, 0x80000000u, 1},
+      {-1, 0xFFFFFFFFu, 0},
+      {-5, 0xFFFFFFFFu, -4},
+      {-5, 1u, -1},
+      {-5, 0u, 0},
+      {2147483647, 0xFFFFFFFFu, 2147483646},
       {-2147483647 - 1, 0xFFFFFFFFu, -2147483647},
   };
   for (const Case& c : cases) {
