@@ -1,0 +1,24 @@
+// Runs the real program as a child process and collects what it leaves behind.
+#pragma once
+
+#include <sys/types.h>
+#include <string>
+#include <vector>
+
+namespace keyloom::testing {
+
+enum class OutputTarget { Pipe, DevFull, Closed };
+
+struct ProcessResult {
+  pid_t pid = 0;
+  int exit_code = -1;  // -1 when a signal ended the child
+  int signal = 0;
+  std::string out;
+  std::string err;
+};
+
+// Starts `binary` with `args` in the C locale and waits for it.
+ProcessResult RunProcess(const std::string& binary, const std::vector<std::string>& args,
+                         OutputTarget out_target = OutputTarget::Pipe);
+
+}  // namespace keyloom::testing
