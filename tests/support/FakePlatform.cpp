@@ -19,8 +19,11 @@ void MemoryVersionInfo::ReadFileInfo() {
 }
 
 ByteString MemoryVersionInfo::Value(const ByteString& key) const {
+  constexpr std::size_t kMaxEntry = 255;
   for (const auto& [k, v] : entries_) {
-    if (SameTextAscii(k, key.View())) return ByteString(v, kAnsiCodePage);
+    if (!SameTextAscii(k, key.View())) continue;
+    const std::size_t room = k.size() < kMaxEntry ? kMaxEntry - k.size() - 1 : 0;
+    return ByteString(v.substr(0, room), kAnsiCodePage);
   }
   return ByteString();
 }
@@ -54,6 +57,7 @@ bool FakePlatform::FileExists(const ByteString& path) const {
 }
 
 std::unique_ptr<TFileVersionInfo> FakePlatform::CreateFileVersionInfo() const {
+  ++version_readers_created;
   if (version_reader) return version_reader();
   return std::make_unique<MemoryVersionInfo>(version_entries);
 }

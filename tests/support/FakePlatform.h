@@ -19,7 +19,8 @@ class StringSink final : public ByteSink {
   bool fail = false;  // throw EInOutError on every write, as a full disk would
 };
 
-// Version information held in memory: entries looked up by key without regard to case.
+// Version information held in memory: entries looked up by key without regard to case, each
+// "key=value" cut at 255 characters as a platform's reader hands them out.
 class MemoryVersionInfo final : public TFileVersionInfo {
  public:
   explicit MemoryVersionInfo(std::vector<std::pair<std::string, std::string>> entries,
@@ -69,6 +70,8 @@ class FakePlatform final : public Platform {
   std::vector<std::string> existing_files;
   bool use_real_files = false;
   MonthNames months = EnglishMonthNames();
+  // How many readers of version information the run has created.
+  mutable int version_readers_created = 0;
   // Makes the reader of version information; by default one holding `version_entries`.
   std::function<std::unique_ptr<TFileVersionInfo>()> version_reader;
   std::vector<std::pair<std::string, std::string>> version_entries = {
