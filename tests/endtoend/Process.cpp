@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <stdexcept>
 
 extern char** environ;
@@ -18,14 +20,25 @@ void Check(int rc, const char* what) {
   if (rc != 0) throw std::runtime_error(std::string(what) + " failed");
 }
 
-// Reads both pipes to their ends without letting either fill up.
-void Drain(int out_fd, int err_fd, std::string& out, std::string& err) {
+// Reads both pipes to their ends without letting either fill up; false when the deadline
+// passed first.
+bool Drain(int out_fd, int err_fd, std::string& out, std::string& err,
+           std::chrono::steady_clock::time_point deadline) {
   pollfd fds[2] = {{out_fd, POLLIN, 0}, {err_fd, POLLIN, 0}};
   int open = (out_fd >= 0) + (err_fd >= 0);
   if (out_fd < 0) fds[0].fd = -1;
   char buffer[65536];
   while (open > 0) {
-    if (::poll(fds, 2, -1) < 0) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) {
+      for (pollfd& p : fds) {
+        if (p.fd >= 0) ::close(p.fd);
+      }
+      return false;
+    }
+    const int ready = ::poll(fds, 2, static_cast<int>(left.count()));
+    if (ready < 0) {
       if (errno == EINTR) continue;
       throw std::runtime_error("poll failed");
     }
@@ -41,12 +54,14 @@ void Drain(int out_fd, int err_fd, std::string& out, std::string& err) {
       }
     }
   }
+  return true;
 }
 
 }  // namespace
 
 ProcessResult RunProcess(const std::string& binary, const std::vector<std::string>& args,
-                         OutputTarget out_target) {
+                         OutputTarget out_target, int limit_seconds) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(limit_seconds);
   int out_pipe[2] = {-1, -1};
   int err_pipe[2];
   if (out_target == OutputTarget::Pipe) Check(::pipe(out_pipe), "pipe");
@@ -85,7 +100,10 @@ ProcessResult RunProcess(const std::string& binary, const std::vector<std::strin
   ::close(err_pipe[1]);
   if (rc != 0) throw std::runtime_error("posix_spawn failed for " + binary);
 
-  Drain(out_pipe[0], err_pipe[0], result.out, result.err);
+  if (!Drain(out_pipe[0], err_pipe[0], result.out, result.err, deadline)) {
+    ::kill(result.pid, SIGKILL);
+    result.timed_out = true;
+  }
   int status = 0;
   while (::waitpid(result.pid, &status, 0) < 0 && errno == EINTR) {
   }
