@@ -1,6 +1,7 @@
 // The real program, run as a process: the banner from the version section of its own file,
 // and the two failures of reading it (a path too long to use, a file without the section).
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
 // ReadBuildInfo through the ELF reader, against fixture files built beside this test: which
 // string table it takes, how it refuses files without version information, and what it
 // makes of the entries.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -147,7 +149,8 @@ TEST(ElfVersionInfo, ReadsTheRunningProgramForItsOwnPath) {
 }
 
 TEST(ElfVersionInfo, RefusesAFileCutShortInsideItsHeaders) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "keyloom_elf_cut";
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("keyloom_elf_cut_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   std::ifstream whole(kFixtures + "/two-tables.elf", std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(whole)), {});
