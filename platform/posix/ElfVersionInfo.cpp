@@ -1,11 +1,14 @@
 #include "platform/posix/ElfVersionInfo.h"
 
 #include <elf.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,28 +32,36 @@ constexpr std::string_view kTableTag = "StringTable";
 // Random access to the bytes of one file; every read must be complete.
 class FileBytes {
  public:
-  explicit FileBytes(const std::string& path) : file_(path, std::ios::binary) {
-    if (!file_) Fail("Cannot open file");
-    file_.seekg(0, std::ios::end);
-    const std::streamoff end = file_.tellg();
-    if (!file_ || end < 0) Fail("Cannot read file");
-    size_ = static_cast<std::uint64_t>(end);
+  explicit FileBytes(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (fd_ < 0) Fail("Cannot open file");
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0 || st.st_size < 0) Fail("Cannot read file");
+    size_ = static_cast<std::uint64_t>(st.st_size);
   }
+  ~FileBytes() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileBytes(const FileBytes&) = delete;
+  FileBytes& operator=(const FileBytes&) = delete;
 
   std::uint64_t Size() const { return size_; }
 
   std::string Read(std::uint64_t offset, std::uint64_t count) {
     if (offset > size_ || count > size_ - offset) Fail("Data lies beyond the end of the file");
     std::string bytes(static_cast<std::size_t>(count), '\0');
-    file_.clear();
-    file_.seekg(static_cast<std::streamoff>(offset));
-    file_.read(bytes.data(), static_cast<std::streamsize>(count));
-    if (!file_) Fail("Cannot read file");
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+      const ssize_t n =
+          ::pread(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) Fail("Cannot read file");
+      done += static_cast<std::size_t>(n);
+    }
     return bytes;
   }
 
  private:
-  std::ifstream file_;
+  int fd_;
   std::uint64_t size_ = 0;
 };
 

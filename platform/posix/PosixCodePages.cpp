@@ -88,7 +88,7 @@ const char* IconvNameOfCodePage(CodePage page) {
 }
 
 PosixCodePages PosixCodePages::FromLocale() {
-  if (std::setlocale(LC_ALL, "") == nullptr) return PosixCodePages(kUtf8CodePage);
+  if (std::setlocale(LC_CTYPE, "") == nullptr) return PosixCodePages(kUtf8CodePage);
   return PosixCodePages(CodePageOfCharset(nl_langinfo(CODESET)));
 }
 

@@ -12,8 +12,8 @@ class PosixCodePages final : public CodePageSystem {
  public:
   // Both tags stand for `page`.
   explicit PosixCodePages(CodePage page) : page_(page) {}
-  // Reads the character set of the user's locale (setlocale with the empty name). The C and
-  // POSIX locales, ASCII and unknown sets count as UTF-8.
+  // Reads the character set of the user's locale (setlocale of LC_CTYPE with the empty
+  // name). The C and POSIX locales, ASCII and unknown sets count as UTF-8.
   static PosixCodePages FromLocale();
 
   CodePage AnsiCodePage() const override { return page_; }

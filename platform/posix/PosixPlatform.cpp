@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdlib>
 #include <cstring>
 
@@ -54,6 +55,8 @@ MonthNames ReadMonthNames() {
   static constexpr nl_item kItems[12] = {ABMON_1, ABMON_2, ABMON_3, ABMON_4,  ABMON_5,  ABMON_6,
                                          ABMON_7, ABMON_8, ABMON_9, ABMON_10, ABMON_11, ABMON_12};
   MonthNames names = EnglishMonthNames();
+  // Only the categories the program reads are loaded: each costs file reads at start-up.
+  if (std::setlocale(LC_TIME, "") == nullptr) return names;
   for (int i = 0; i < 12; ++i) {
     const char* text = nl_langinfo(kItems[i]);
     if (text != nullptr && *text != '\0') names[i] = ByteString(std::string(text), kAnsiCodePage);
