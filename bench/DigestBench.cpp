@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -83,12 +84,18 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration) continue;
+      // With --benchmark_repetitions the median stands for the benchmark.
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.run_type != Run::RT_Iteration && !median) continue;
       const auto it = run.counters.find("bytes_per_second");
-      if (it != run.counters.end()) rates[run.benchmark_name()] = it->second.value;
+      if (it == run.counters.end()) continue;
+      const std::string name = median ? run.run_name.str() : run.benchmark_name();
+      if (median || medians.count(name) == 0) rates[name] = it->second.value;
+      if (median) medians.insert(name);
     }
   }
   std::map<std::string, double> rates;
+  std::set<std::string> medians;
 };
 
 }  // namespace

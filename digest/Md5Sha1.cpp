@@ -240,9 +240,12 @@ void TSHA0::ExpandSchedule(std::uint32_t* w) const {
 
 // One step of FIPS 180-4, section 6.1.2, step 3, with the working variables renamed
 // instead of shifted. Ch and Maj are written with fewer operations; the two terms of Maj
-// never overlap, so they add.
-#define SHA1_STEP(a, b, e, f, k, w)       \
-  e += std::rotl(a, 5) + (f) + (k) + (w); \
+// never overlap, so they add. The sum is built so that the term that depends on the step
+// just before, rotl(a, 5), comes last and the chain from step to step stays short.
+#define SHA1_STEP(a, b, e, f, k, w) \
+  e += (w) + (k);                   \
+  e += (f);                         \
+  e += std::rotl(a, 5);             \
   b = std::rotl(b, 30)
 #define SHA1_F0(a, b, c, d, e, w) SHA1_STEP(a, b, e, (d ^ (b & (c ^ d))), 0x5A827999U, w)
 #define SHA1_F1(a, b, c, d, e, w) SHA1_STEP(a, b, e, (b ^ c ^ d), 0x6ED9EBA1U, w)
