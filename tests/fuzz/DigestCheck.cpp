@@ -62,7 +62,9 @@ std::string CheckDigest(const std::uint8_t* data, std::size_t size) {
     const IDigestPtr whole_engine = kind.make();
     const THashBytes whole = whole_engine->DigestOfBytes(message)->CopyBytes();
 
+    // A new engine holds zero words until its first Reset.
     const IDigestPtr engine = kind.make();
+    engine->Reset();
     IDigestPtr clone;
     for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
       if (i == clone_after) clone = engine->Clone();
