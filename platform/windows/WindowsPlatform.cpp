@@ -179,7 +179,9 @@ std::vector<std::uintptr_t> CaptureCallChain() {
   void* frames[62];
   const USHORT n = ::RtlCaptureStackBackTrace(1, 62, frames, nullptr);
   std::vector<std::uintptr_t> chain;
-  for (USHORT i = 0; i < n; ++i) chain.push_back(reinterpret_cast<std::uintptr_t>(frames[i]));
+  for (USHORT i = 0; i < n && frames[i] != nullptr; ++i) {
+    chain.push_back(reinterpret_cast<std::uintptr_t>(frames[i]));
+  }
   return chain;
 }
 

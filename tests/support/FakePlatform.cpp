@@ -5,9 +5,25 @@
 #include <algorithm>
 #include <stdexcept>
 
+#ifdef _WIN32
+#include "platform/windows/WindowsCodePages.h"
+#else
 #include "platform/posix/PosixCodePages.h"
+#endif
 
 namespace keyloom::testing {
+namespace {
+
+// The platform's own conversions, with `page` standing for both the ANSI and the OEM tag.
+std::unique_ptr<CodePageSystem> MakeCodePages(CodePage page) {
+#ifdef _WIN32
+  return std::make_unique<WindowsCodePages>(page, page);
+#else
+  return std::make_unique<PosixCodePages>(page);
+#endif
+}
+
+}  // namespace
 
 void StringSink::WriteAll(std::string_view bytes) {
   if (fail) throw EInOutError("No space left on device");
@@ -31,7 +47,7 @@ ByteString MemoryVersionInfo::Value(const ByteString& key) const {
 FakePlatform::FakePlatform(std::vector<std::string> arguments, std::uint32_t process_id)
     : args(std::move(arguments)),
       pid(process_id),
-      code_pages_(std::make_unique<PosixCodePages>(kUtf8CodePage)),
+      code_pages_(MakeCodePages(kUtf8CodePage)),
       out_(out_sink_, kAnsiCodePage, "\n"),
       err_(err_sink_, kAnsiCodePage, "\n") {
   InstallCodePages(code_pages_.get());
@@ -67,7 +83,7 @@ void FakePlatform::Exit(int code) {
 }
 
 void FakePlatform::UseCodePage(CodePage page) {
-  code_pages_ = std::make_unique<PosixCodePages>(page);
+  code_pages_ = MakeCodePages(page);
   InstallCodePages(code_pages_.get());
 }
 

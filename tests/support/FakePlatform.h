@@ -54,8 +54,8 @@ class FakePlatform final : public Platform {
   const MonthNames& MonthAbbreviations() const override { return months; }
   [[noreturn]] void Exit(int code) override;
 
-  // Makes `page` the ANSI, OEM and console code page (through iconv for pages other than
-  // UTF-8) for the rest of this platform's life.
+  // Makes `page` the ANSI, OEM and console code page (through the platform's conversions
+  // for pages other than UTF-8) for the rest of this platform's life.
   void UseCodePage(CodePage page);
 
   const std::string& Out() const { return out_sink_.text; }
