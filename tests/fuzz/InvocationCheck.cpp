@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <openssl/evp.h>
+
 #include "frontend/EntryPoint.h"
 #include "tests/fuzz/FuzzChecks.h"
 #include "tests/support/FakePlatform.h"
@@ -242,6 +244,66 @@ std::string CheckHashTexts(const std::string& out, const Expected& e) {
   return {};
 }
 
+const char* OpenSslName(const std::string& name) {
+  if (name == "MD5") return "MD5";
+  if (name == "SHA1") return "SHA1";
+  if (name == "SHA256" || name == "SHA2_256") return "SHA256";
+  if (name == "SHA384" || name == "SHA2_384") return "SHA384";
+  if (name == "SHA512" || name == "SHA2_512") return "SHA512";
+  if (name == "SHA3_256") return "SHA3-256";
+  if (name == "SHA3_384") return "SHA3-384";
+  return "SHA3-512";
+}
+
+// "[" + lower-case hexadecimal digest + "]" of an ASCII text, computed by libcrypto.
+std::string ReferenceHashText(const std::string& name, const std::string& text) {
+  EVP_MD* md = EVP_MD_fetch(nullptr, OpenSslName(name), nullptr);
+  unsigned char digest[EVP_MAX_MD_SIZE];
+  unsigned int length = 0;
+  const int ok =
+      md != nullptr && EVP_Digest(text.data(), text.size(), digest, &length, md, nullptr);
+  EVP_MD_free(md);
+  if (!ok) return "(no reference)";
+  std::string hex = "[";
+  for (unsigned int i = 0; i < length; ++i) {
+    hex += "0123456789abcdef"[digest[i] >> 4];
+    hex += "0123456789abcdef"[digest[i] & 15];
+  }
+  return hex + "]";
+}
+
+// Every hash text belongs to the text it stands beside: after it on the same line ("[hash]
+// text", up to two blanks or the line end), or, in the verbose layout, on the line before.
+std::string CheckHashPairs(const std::vector<std::string>& lines, const Expected& e) {
+  const std::size_t digits = HexDigits(e.hash_name);
+  const std::size_t label_length = e.header ? 21 : 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    for (std::size_t open = line.find('['); open != std::string::npos;
+         open = line.find('[', open + 1)) {
+      const std::size_t close = open + digits + 1;
+      if (close >= line.size() || line[close] != ']') continue;
+      const std::string hash = line.substr(open, digits + 2);
+      if (hash.find_first_not_of("0123456789abcdef", 1) != digits + 1) continue;
+      std::string text;
+      if (close + 1 == line.size()) {
+        if (!e.verbose || i == 0 || lines[i - 1].size() < label_length) continue;
+        text = lines[i - 1].substr(label_length);
+      } else if (line[close + 1] == ' ') {
+        const std::size_t end = line.find("  ", close + 2);
+        text =
+            line.substr(close + 2, end == std::string::npos ? std::string::npos : end - close - 2);
+      } else {
+        continue;
+      }
+      if (hash != ReferenceHashText(e.hash_name, text)) {
+        return "the hash " + hash + " does not belong to \"" + text + "\"";
+      }
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string CheckInvocation(const std::uint8_t* data, std::size_t size) {
@@ -311,6 +373,14 @@ std::string CheckInvocation(const std::uint8_t* data, std::size_t size) {
       e.mode == Mode::Include && e.inclusion.find_first_of("[]") != std::string::npos;
   if (e.hashes && !brackets_in_custom) {
     if (std::string failure = CheckHashTexts(out, e); !failure.empty()) return failure;
+  }
+  const bool custom_is_plain =
+      e.mode != Mode::Include || std::all_of(e.inclusion.begin(), e.inclusion.end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 33 && static_cast<unsigned char>(c) <= 126 &&
+               c != '[' && c != ']';
+      });
+  if (e.hashes && custom_is_plain) {
+    if (std::string failure = CheckHashPairs(lines, e); !failure.empty()) return failure;
   }
   const bool custom_breaks_lines =
       e.mode == Mode::Include && std::any_of(e.inclusion.begin(), e.inclusion.end(), [](char c) {
