@@ -286,11 +286,14 @@ void TBlockHash::Feed(const std::uint8_t* data, std::size_t length, std::size_t 
   if (buffer_.Fill > 0 && buffer_.TakeFrom(data, length, start, count, total_bytes_)) {
     CompressBlock(buffer_.Drain().data(), block, 0);
   }
+  // The longest run of whole blocks whose byte count still fits the int32_t parameter.
+  const std::size_t max_run = static_cast<std::size_t>(INT32_MAX / block) * block_size;
   while (count >= block_size) {
-    total_bytes_ += block_size;
-    CompressBlock(data, block, start);
-    start += block_size;
-    count -= block_size;
+    const std::size_t run = std::min(count - count % block_size, max_run);
+    total_bytes_ += run;
+    CompressBlock(data, static_cast<std::int32_t>(run), start);
+    start += run;
+    count -= run;
   }
   if (count > 0) buffer_.TakeFrom(data, length, start, count, total_bytes_);
 }

@@ -138,7 +138,9 @@ class TBlockHash : public THash, public IBlockDigest {
 
   // Feeds the closing bytes, or compresses the last block itself.
   virtual void AppendPadding() = 0;
-  // Compresses the `count` (= block length) bytes at bytes[start].
+  // Compresses the `count` bytes at bytes[start], a whole number of blocks (at least one).
+  // A run of blocks in one call lets the engine keep its state in registers and wipe its
+  // working area once, instead of paying a virtual call and a wipe for every block.
   virtual void CompressBlock(const std::uint8_t* bytes, std::int32_t count, std::size_t start) = 0;
   virtual THashBytes ReadOutDigest() = 0;
 

@@ -52,14 +52,16 @@ IDigestPtr TMD5::Clone() const {
 #define MD5_H(a, b, c, d, x, t, s) MD5_STEP(a, b, (b ^ c ^ d), x, t, s)
 #define MD5_I(a, b, c, d, x, t, s) MD5_STEP(a, b, (c ^ (b | ~d)), x, t, s)
 
-void TMD5::CompressBlock(const std::uint8_t* bytes, std::int32_t, std::size_t start) {
+void TMD5::CompressBlock(const std::uint8_t* bytes, std::int32_t count, std::size_t start) {
   const std::uint8_t* block = bytes + start;
+  const std::uint8_t* const end = block + count;
   std::uint32_t x[16];
-  for (int i = 0; i < 16; ++i) x[i] = LoadLittleEndian32(block + 4 * i);
   std::uint32_t* s = State.data();
   std::uint32_t a = s[0], b = s[1], c = s[2], d = s[3];
+  for (; block != end; block += 64) {
+    for (int i = 0; i < 16; ++i) x[i] = LoadLittleEndian32(block + 4 * i);
 
-  // clang-format off
+    // clang-format off
   // Round 1.
   MD5_F(a, b, c, d, x[0], 0xD76AA478, 7);
   MD5_F(d, a, b, c, x[1], 0xE8C7B756, 12);
@@ -128,12 +130,14 @@ void TMD5::CompressBlock(const std::uint8_t* bytes, std::int32_t, std::size_t st
   MD5_I(d, a, b, c, x[11], 0xBD3AF235, 10);
   MD5_I(c, d, a, b, x[2], 0x2AD7D2BB, 15);
   MD5_I(b, c, d, a, x[9], 0xEB86D391, 21);
-  // clang-format on
+    // clang-format on
 
-  s[0] += a;
-  s[1] += b;
-  s[2] += c;
-  s[3] += d;
+    // The stored state is the feed-forward value, so no registers go to copies of it.
+    a = s[0] += a;
+    b = s[1] += b;
+    c = s[2] += c;
+    d = s[3] += d;
+  }
   WipeMemory(x, sizeof x);
 }
 
@@ -252,15 +256,17 @@ void TSHA0::ExpandSchedule(std::uint32_t* w) const {
 #define SHA1_F2(a, b, c, d, e, w) SHA1_STEP(a, b, e, ((b & c) + (d & (b ^ c))), 0x8F1BBCDCU, w)
 #define SHA1_F3(a, b, c, d, e, w) SHA1_STEP(a, b, e, (b ^ c ^ d), 0xCA62C1D6U, w)
 
-void TSHA0::CompressBlock(const std::uint8_t* bytes, std::int32_t, std::size_t start) {
+void TSHA0::CompressBlock(const std::uint8_t* bytes, std::int32_t count, std::size_t start) {
   const std::uint8_t* block = bytes + start;
+  const std::uint8_t* const end = block + count;
   std::uint32_t w[80];
-  for (int i = 0; i < 16; ++i) w[i] = LoadBigEndian32(block + 4 * i);
-  ExpandSchedule(w);
   std::uint32_t* s = State.data();
   std::uint32_t a = s[0], b = s[1], c = s[2], d = s[3], e = s[4];
+  for (; block != end; block += 64) {
+    for (int i = 0; i < 16; ++i) w[i] = LoadBigEndian32(block + 4 * i);
+    ExpandSchedule(w);
 
-  // clang-format off
+    // clang-format off
   SHA1_F0(a, b, c, d, e, w[0]);
   SHA1_F0(e, a, b, c, d, w[1]);
   SHA1_F0(d, e, a, b, c, w[2]);
@@ -341,13 +347,15 @@ void TSHA0::CompressBlock(const std::uint8_t* bytes, std::int32_t, std::size_t s
   SHA1_F3(d, e, a, b, c, w[77]);
   SHA1_F3(c, d, e, a, b, w[78]);
   SHA1_F3(b, c, d, e, a, w[79]);
-  // clang-format on
+    // clang-format on
 
-  s[0] += a;
-  s[1] += b;
-  s[2] += c;
-  s[3] += d;
-  s[4] += e;
+    // The stored state is the feed-forward value, so no registers go to copies of it.
+    a = s[0] += a;
+    b = s[1] += b;
+    c = s[2] += c;
+    d = s[3] += d;
+    e = s[4] += e;
+  }
   WipeMemory(w, sizeof w);
 }
 

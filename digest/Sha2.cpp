@@ -35,16 +35,19 @@ void TSHA2_256Base::AppendPadding() {
   h += SHA256_BIG_SIGMA0(a) + (b ^ (ab & bc));                  \
   bc = ab
 
-void TSHA2_256Base::CompressBlock(const std::uint8_t* bytes, std::int32_t, std::size_t start) {
+void TSHA2_256Base::CompressBlock(const std::uint8_t* bytes, std::int32_t count,
+                                  std::size_t start) {
   const std::uint8_t* block = bytes + start;
+  const std::uint8_t* const end = block + count;
   std::uint32_t w[64];
-  for (int i = 0; i < 16; ++i) w[i] = LoadBigEndian32(block + 4 * i);
   std::uint32_t* s = State.data();
   std::uint32_t a = s[0], b = s[1], c = s[2], d = s[3], e = s[4], f = s[5], g = s[6], h = s[7];
-  // Maj(a, b, c) is b ^ ((a ^ b) & (b ^ c)), and b ^ c is the a ^ b of the round before.
-  std::uint32_t ab, bc = b ^ c;
+  for (; block != end; block += 64) {
+    for (int i = 0; i < 16; ++i) w[i] = LoadBigEndian32(block + 4 * i);
+    // Maj(a, b, c) is b ^ ((a ^ b) & (b ^ c)), and b ^ c is the a ^ b of the round before.
+    std::uint32_t ab, bc = b ^ c;
 
-  // clang-format off
+    // clang-format off
   ROUND(a, b, c, d, e, f, g, h, 0, 0x428A2F98U);
   ROUND(h, a, b, c, d, e, f, g, 1, 0x71374491U);
   ROUND(g, h, a, b, c, d, e, f, 2, 0xB5C0FBCFU);
@@ -157,16 +160,18 @@ void TSHA2_256Base::CompressBlock(const std::uint8_t* bytes, std::int32_t, std::
   ROUND(c, d, e, f, g, h, a, b, 62, 0xBEF9A3F7U);
   SCHEDULE(63);
   ROUND(b, c, d, e, f, g, h, a, 63, 0xC67178F2U);
-  // clang-format on
+    // clang-format on
 
-  s[0] += a;
-  s[1] += b;
-  s[2] += c;
-  s[3] += d;
-  s[4] += e;
-  s[5] += f;
-  s[6] += g;
-  s[7] += h;
+    // The stored state is the feed-forward value, so no registers go to copies of it.
+    a = s[0] += a;
+    b = s[1] += b;
+    c = s[2] += c;
+    d = s[3] += d;
+    e = s[4] += e;
+    f = s[5] += f;
+    g = s[6] += g;
+    h = s[7] += h;
+  }
   WipeMemory(w, sizeof w);
 }
 
@@ -219,15 +224,18 @@ void TSHA2_512Base::AppendPadding() {
   h += SHA512_BIG_SIGMA0(a) + (b ^ (ab & bc));                  \
   bc = ab
 
-void TSHA2_512Base::CompressBlock(const std::uint8_t* bytes, std::int32_t, std::size_t start) {
+void TSHA2_512Base::CompressBlock(const std::uint8_t* bytes, std::int32_t count,
+                                  std::size_t start) {
   const std::uint8_t* block = bytes + start;
+  const std::uint8_t* const end = block + count;
   std::uint64_t w[80];
-  for (int i = 0; i < 16; ++i) w[i] = LoadBigEndian64(block + 8 * i);
   std::uint64_t* s = State.data();
   std::uint64_t a = s[0], b = s[1], c = s[2], d = s[3], e = s[4], f = s[5], g = s[6], h = s[7];
-  std::uint64_t ab, bc = b ^ c;
+  for (; block != end; block += 128) {
+    for (int i = 0; i < 16; ++i) w[i] = LoadBigEndian64(block + 8 * i);
+    std::uint64_t ab, bc = b ^ c;
 
-  // clang-format off
+    // clang-format off
   ROUND(a, b, c, d, e, f, g, h, 0, 0x428A2F98D728AE22ULL);
   ROUND(h, a, b, c, d, e, f, g, 1, 0x7137449123EF65CDULL);
   ROUND(g, h, a, b, c, d, e, f, 2, 0xB5C0FBCFEC4D3B2FULL);
@@ -372,16 +380,18 @@ void TSHA2_512Base::CompressBlock(const std::uint8_t* bytes, std::int32_t, std::
   ROUND(c, d, e, f, g, h, a, b, 78, 0x5FCB6FAB3AD6FAECULL);
   SCHEDULE(79);
   ROUND(b, c, d, e, f, g, h, a, 79, 0x6C44198C4A475817ULL);
-  // clang-format on
+    // clang-format on
 
-  s[0] += a;
-  s[1] += b;
-  s[2] += c;
-  s[3] += d;
-  s[4] += e;
-  s[5] += f;
-  s[6] += g;
-  s[7] += h;
+    // The stored state is the feed-forward value, so no registers go to copies of it.
+    a = s[0] += a;
+    b = s[1] += b;
+    c = s[2] += c;
+    d = s[3] += d;
+    e = s[4] += e;
+    f = s[5] += f;
+    g = s[6] += g;
+    h = s[7] += h;
+  }
   WipeMemory(w, sizeof w);
 }
 

@@ -198,11 +198,16 @@ void TSHA3::Reset() {
 void TSHA3::CompressBlock(const std::uint8_t* bytes, std::int32_t count, std::size_t start) {
   // Room for the largest Keccak rate, 168 bytes (21 lanes).
   std::uint8_t work[168];
-  std::memcpy(work, bytes + start, static_cast<std::size_t>(count));
+  const std::uint8_t* block = bytes + start;
+  const std::uint8_t* const end = block + count;
   std::uint64_t* s = State.data();
-  const int lanes = BlockLength() / 8;
-  for (int i = 0; i < lanes; ++i) s[i] ^= LoadLittleEndian64(work + 8 * i);
-  KeccakF1600(s);
+  const auto rate = static_cast<std::size_t>(BlockLength());
+  const std::size_t lanes = rate / 8;
+  for (; block != end; block += rate) {
+    std::memcpy(work, block, rate);
+    for (std::size_t i = 0; i < lanes; ++i) s[i] ^= LoadLittleEndian64(work + 8 * i);
+    KeccakF1600(s);
+  }
   WipeMemory(work, sizeof work);
 }
 
