@@ -221,6 +221,43 @@ TEST(Program, WithoutAVersionResourceReportsTheFileAndGoesOn) {
       << help.out;
 }
 
+std::wstring LongForm(const std::string& path) {
+  return L"\\\\?\\" + std::wstring(path.begin(), path.end());
+}
+
+// A path of 258 characters: longer than the 255 the program uses, short enough for the
+// system to start a program from it.
+TEST(Program, StartedFromAPathLongerThan255CharactersCannotFindItself) {
+  char temp[MAX_PATH];
+  ASSERT_GT(::GetTempPathA(MAX_PATH, temp), 0u);
+  std::string folder =
+      std::string(temp) + "keyloom_long_" + std::to_string(::GetCurrentProcessId());
+  std::vector<std::string> made;
+  while (folder.size() < 160) {
+    ASSERT_TRUE(::CreateDirectoryW(LongForm(folder).c_str(), nullptr) ||
+                ::GetLastError() == ERROR_ALREADY_EXISTS);
+    made.push_back(folder);
+    folder += "\\" + std::string(40, 'd');
+  }
+  folder = made.back();
+  const std::string name = std::string(258 - folder.size() - 1 - 4, 'k') + ".exe";
+  const std::string copy = folder + "\\" + name;
+  ASSERT_EQ(copy.size(), 258u);
+  ASSERT_TRUE(::CopyFileW(LongForm(KeyloomBinaryPath()).c_str(), LongForm(copy).c_str(), FALSE));
+
+  const ChildResult run = RunChild(copy, {});
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_EQ(run.err, "File does not exist: " + copy.substr(0, 255) + "\r\n");
+  // The run goes on: an empty header block, then the report.
+  const std::string empty_header =
+      " x86 (27 " + UserMonthNames()[7].Bytes() + " 2023) - \r\n\r\n\r\n\r\n";
+  EXPECT_EQ(run.out.rfind(empty_header, 0), 0u) << run.out;
+  EXPECT_NE(run.out.find("SHA1"), std::string::npos);
+
+  ::DeleteFileW(LongForm(copy).c_str());
+  for (auto it = made.rbegin(); it != made.rend(); ++it) ::RemoveDirectoryW(LongForm(*it).c_str());
+}
+
 TEST(Program, SameProcessIdAndArgumentsGiveTheSameOutput) {
   const ChildResult child = RunChild(KeyloomBinaryPath(), {"32", "-v"});
   EXPECT_EQ(InProcess({"32", "-v"}, child.pid).out, InProcess({"32", "-v"}, child.pid).out);
