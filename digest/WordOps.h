@@ -76,6 +76,7 @@ inline void StoreBigEndian64(std::uint8_t* p, std::uint64_t v) {
 // that the memory is read afterwards, so the stores are not removed as dead; other
 // compilers get stores through a volatile pointer.
 inline void WipeMemory(void* p, std::size_t count) {
+  if (count == 0) return;  // an empty buffer may have no storage at all (p == nullptr)
 #if defined(__GNUC__) || defined(__clang__)
   std::memset(p, 0, count);
   __asm__ __volatile__("" : : "r"(p) : "memory");
