@@ -25,11 +25,17 @@ constexpr std::uint64_t kRoundConstants[24] = {
 // Keccak-f[1600], FIPS 202, sections 3.2 and 3.3: 24 rounds of theta, rho, pi, chi and
 // iota, two rounds per pass, the lanes held in locals named by their index x + 5 * y.
 // The first round of a pass maps the a-lanes into the e-lanes, the second maps them back.
+// Chi, b[x] ^ (~b[x+1] & b[x+2]), appears in forms rewritten for the complemented lanes.
 void KeccakF1600(std::uint64_t* s) {
-  std::uint64_t a00 = s[0], a01 = s[1], a02 = s[2], a03 = s[3], a04 = s[4], a05 = s[5], a06 = s[6],
-                a07 = s[7], a08 = s[8], a09 = s[9], a10 = s[10], a11 = s[11], a12 = s[12],
-                a13 = s[13], a14 = s[14], a15 = s[15], a16 = s[16], a17 = s[17], a18 = s[18],
-                a19 = s[19], a20 = s[20], a21 = s[21], a22 = s[22], a23 = s[23], a24 = s[24];
+  // Lanes 1, 2, 8, 12, 17 and 20 are held complemented for the whole permutation (the lane
+  // complementing of the Keccak team's implementation overview). Theta, rho and pi carry the
+  // complements through, and chi can then be written with one NOT per plane instead of
+  // five, since x86-64 without BMI has no and-not instruction.
+  std::uint64_t a00 = s[0], a01 = ~s[1], a02 = ~s[2], a03 = s[3], a04 = s[4], a05 = s[5],
+                a06 = s[6], a07 = s[7], a08 = ~s[8], a09 = s[9], a10 = s[10], a11 = s[11],
+                a12 = ~s[12], a13 = s[13], a14 = s[14], a15 = s[15], a16 = s[16], a17 = ~s[17],
+                a18 = s[18], a19 = s[19], a20 = ~s[20], a21 = s[21], a22 = s[22], a23 = s[23],
+                a24 = s[24];
   std::uint64_t e00, e01, e02, e03, e04, e05, e06, e07, e08, e09, e10, e11, e12, e13, e14, e15, e16,
       e17, e18, e19, e20, e21, e22, e23, e24;
   std::uint64_t b0, b1, b2, b3, b4, c0, c1, c2, c3, c4, d0, d1, d2, d3, d4;
@@ -51,51 +57,51 @@ void KeccakF1600(std::uint64_t* s) {
   b2 = std::rotl(a12 ^ d2, 43);
   b3 = std::rotl(a18 ^ d3, 21);
   b4 = std::rotl(a24 ^ d4, 14);
-  e00 = b0 ^ (~b1 & b2);
-  e01 = b1 ^ (~b2 & b3);
-  e02 = b2 ^ (~b3 & b4);
-  e03 = b3 ^ (~b4 & b0);
-  e04 = b4 ^ (~b0 & b1);
+  e00 = b0 ^ (b1 | b2);
+  e01 = b1 ^ (~b2 | b3);
+  e02 = b2 ^ (b3 & b4);
+  e03 = b3 ^ (b4 | b0);
+  e04 = b4 ^ (b0 & b1);
   b0 = std::rotl(a03 ^ d3, 28);
   b1 = std::rotl(a09 ^ d4, 20);
   b2 = std::rotl(a10 ^ d0, 3);
   b3 = std::rotl(a16 ^ d1, 45);
   b4 = std::rotl(a22 ^ d2, 61);
-  e05 = b0 ^ (~b1 & b2);
-  e06 = b1 ^ (~b2 & b3);
-  e07 = b2 ^ (~b3 & b4);
-  e08 = b3 ^ (~b4 & b0);
-  e09 = b4 ^ (~b0 & b1);
+  e05 = b0 ^ (b1 | b2);
+  e06 = b1 ^ (b2 & b3);
+  e07 = b2 ^ (b3 | ~b4);
+  e08 = b3 ^ (b4 | b0);
+  e09 = b4 ^ (b0 & b1);
   b0 = std::rotl(a01 ^ d1, 1);
   b1 = std::rotl(a07 ^ d2, 6);
   b2 = std::rotl(a13 ^ d3, 25);
   b3 = std::rotl(a19 ^ d4, 8);
   b4 = std::rotl(a20 ^ d0, 18);
-  e10 = b0 ^ (~b1 & b2);
-  e11 = b1 ^ (~b2 & b3);
+  e10 = b0 ^ (b1 | b2);
+  e11 = b1 ^ (b2 & b3);
   e12 = b2 ^ (~b3 & b4);
-  e13 = b3 ^ (~b4 & b0);
-  e14 = b4 ^ (~b0 & b1);
+  e13 = ~b3 ^ (b4 | b0);
+  e14 = b4 ^ (b0 & b1);
   b0 = std::rotl(a04 ^ d4, 27);
   b1 = std::rotl(a05 ^ d0, 36);
   b2 = std::rotl(a11 ^ d1, 10);
   b3 = std::rotl(a17 ^ d2, 15);
   b4 = std::rotl(a23 ^ d3, 56);
-  e15 = b0 ^ (~b1 & b2);
-  e16 = b1 ^ (~b2 & b3);
-  e17 = b2 ^ (~b3 & b4);
-  e18 = b3 ^ (~b4 & b0);
-  e19 = b4 ^ (~b0 & b1);
+  e15 = b0 ^ (b1 & b2);
+  e16 = b1 ^ (b2 | b3);
+  e17 = b2 ^ (~b3 | b4);
+  e18 = ~b3 ^ (b4 & b0);
+  e19 = b4 ^ (b0 | b1);
   b0 = std::rotl(a02 ^ d2, 62);
   b1 = std::rotl(a08 ^ d3, 55);
   b2 = std::rotl(a14 ^ d4, 39);
   b3 = std::rotl(a15 ^ d0, 41);
   b4 = std::rotl(a21 ^ d1, 2);
   e20 = b0 ^ (~b1 & b2);
-  e21 = b1 ^ (~b2 & b3);
-  e22 = b2 ^ (~b3 & b4);
-  e23 = b3 ^ (~b4 & b0);
-  e24 = b4 ^ (~b0 & b1);
+  e21 = ~b1 ^ (b2 | b3);
+  e22 = b2 ^ (b3 & b4);
+  e23 = b3 ^ (b4 | b0);
+  e24 = b4 ^ (b0 & b1);
   e00 ^= kRoundConstants[2 * k];
     // Round 2k + 1: lanes e.. back into a..
   c0 = e00 ^ e05 ^ e10 ^ e15 ^ e20;
@@ -113,75 +119,75 @@ void KeccakF1600(std::uint64_t* s) {
   b2 = std::rotl(e12 ^ d2, 43);
   b3 = std::rotl(e18 ^ d3, 21);
   b4 = std::rotl(e24 ^ d4, 14);
-  a00 = b0 ^ (~b1 & b2);
-  a01 = b1 ^ (~b2 & b3);
-  a02 = b2 ^ (~b3 & b4);
-  a03 = b3 ^ (~b4 & b0);
-  a04 = b4 ^ (~b0 & b1);
+  a00 = b0 ^ (b1 | b2);
+  a01 = b1 ^ (~b2 | b3);
+  a02 = b2 ^ (b3 & b4);
+  a03 = b3 ^ (b4 | b0);
+  a04 = b4 ^ (b0 & b1);
   b0 = std::rotl(e03 ^ d3, 28);
   b1 = std::rotl(e09 ^ d4, 20);
   b2 = std::rotl(e10 ^ d0, 3);
   b3 = std::rotl(e16 ^ d1, 45);
   b4 = std::rotl(e22 ^ d2, 61);
-  a05 = b0 ^ (~b1 & b2);
-  a06 = b1 ^ (~b2 & b3);
-  a07 = b2 ^ (~b3 & b4);
-  a08 = b3 ^ (~b4 & b0);
-  a09 = b4 ^ (~b0 & b1);
+  a05 = b0 ^ (b1 | b2);
+  a06 = b1 ^ (b2 & b3);
+  a07 = b2 ^ (b3 | ~b4);
+  a08 = b3 ^ (b4 | b0);
+  a09 = b4 ^ (b0 & b1);
   b0 = std::rotl(e01 ^ d1, 1);
   b1 = std::rotl(e07 ^ d2, 6);
   b2 = std::rotl(e13 ^ d3, 25);
   b3 = std::rotl(e19 ^ d4, 8);
   b4 = std::rotl(e20 ^ d0, 18);
-  a10 = b0 ^ (~b1 & b2);
-  a11 = b1 ^ (~b2 & b3);
+  a10 = b0 ^ (b1 | b2);
+  a11 = b1 ^ (b2 & b3);
   a12 = b2 ^ (~b3 & b4);
-  a13 = b3 ^ (~b4 & b0);
-  a14 = b4 ^ (~b0 & b1);
+  a13 = ~b3 ^ (b4 | b0);
+  a14 = b4 ^ (b0 & b1);
   b0 = std::rotl(e04 ^ d4, 27);
   b1 = std::rotl(e05 ^ d0, 36);
   b2 = std::rotl(e11 ^ d1, 10);
   b3 = std::rotl(e17 ^ d2, 15);
   b4 = std::rotl(e23 ^ d3, 56);
-  a15 = b0 ^ (~b1 & b2);
-  a16 = b1 ^ (~b2 & b3);
-  a17 = b2 ^ (~b3 & b4);
-  a18 = b3 ^ (~b4 & b0);
-  a19 = b4 ^ (~b0 & b1);
+  a15 = b0 ^ (b1 & b2);
+  a16 = b1 ^ (b2 | b3);
+  a17 = b2 ^ (~b3 | b4);
+  a18 = ~b3 ^ (b4 & b0);
+  a19 = b4 ^ (b0 | b1);
   b0 = std::rotl(e02 ^ d2, 62);
   b1 = std::rotl(e08 ^ d3, 55);
   b2 = std::rotl(e14 ^ d4, 39);
   b3 = std::rotl(e15 ^ d0, 41);
   b4 = std::rotl(e21 ^ d1, 2);
   a20 = b0 ^ (~b1 & b2);
-  a21 = b1 ^ (~b2 & b3);
-  a22 = b2 ^ (~b3 & b4);
-  a23 = b3 ^ (~b4 & b0);
-  a24 = b4 ^ (~b0 & b1);
+  a21 = ~b1 ^ (b2 | b3);
+  a22 = b2 ^ (b3 & b4);
+  a23 = b3 ^ (b4 | b0);
+  a24 = b4 ^ (b0 & b1);
   a00 ^= kRoundConstants[2 * k + 1];
     // clang-format on
   }
   s[0] = a00;
-  s[1] = a01;
-  s[2] = a02;
+  s[1] = ~a01;
+  s[2] = ~a02;
   s[3] = a03;
   s[4] = a04;
   s[5] = a05;
   s[6] = a06;
   s[7] = a07;
-  s[8] = a08;
+  s[8] = ~a08;
   s[9] = a09;
   s[10] = a10;
   s[11] = a11;
-  s[12] = a12;
+  s[12] = ~a12;
   s[13] = a13;
   s[14] = a14;
   s[15] = a15;
   s[16] = a16;
-  s[17] = a17;
+  s[17] = ~a17;
   s[18] = a18;
   s[19] = a19;
-  s[20] = a20;
+  s[20] = ~a20;
   s[21] = a21;
   s[22] = a22;
   s[23] = a23;
