@@ -25,8 +25,8 @@ void TSHA2_256Base::AppendPadding() {
 // a) and the next round, and the rounds wait on that chain.
 #define SHA256_BIG_SIGMA0(x) (std::rotr(x, 2) ^ std::rotr(x, 13) ^ std::rotr(x, 22))
 #define SHA256_BIG_SIGMA1(x) (std::rotr(x, 6) ^ std::rotr(x, 11) ^ std::rotr(x, 25))
-#define SHA256_SMALL_SIGMA0(x) (std::rotr(x, 7) ^ std::rotr(x, 18) ^ ((x) >> 3))
-#define SHA256_SMALL_SIGMA1(x) (std::rotr(x, 17) ^ std::rotr(x, 19) ^ ((x) >> 10))
+#define SHA256_SMALL_SIGMA0(x) (std::rotr((x) ^ std::rotr(x, 11), 7) ^ ((x) >> 3))
+#define SHA256_SMALL_SIGMA1(x) (std::rotr((x) ^ std::rotr(x, 2), 17) ^ ((x) >> 10))
 #define SCHEDULE(t) \
   w[t] = SHA256_SMALL_SIGMA1(w[(t)-2]) + w[(t)-7] + SHA256_SMALL_SIGMA0(w[(t)-15]) + w[(t)-16]
 #define ROUND(a, b, c, d, e, f, g, h, t, k)                     \
@@ -214,8 +214,8 @@ void TSHA2_512Base::AppendPadding() {
 // arithmetic, exact on 32-bit machines too.
 #define SHA512_BIG_SIGMA0(x) (std::rotr(x, 28) ^ std::rotr(x, 34) ^ std::rotr(x, 39))
 #define SHA512_BIG_SIGMA1(x) (std::rotr(x, 14) ^ std::rotr(x, 18) ^ std::rotr(x, 41))
-#define SHA512_SMALL_SIGMA0(x) (std::rotr(x, 1) ^ std::rotr(x, 8) ^ ((x) >> 7))
-#define SHA512_SMALL_SIGMA1(x) (std::rotr(x, 19) ^ std::rotr(x, 61) ^ ((x) >> 6))
+#define SHA512_SMALL_SIGMA0(x) (std::rotr((x) ^ std::rotr(x, 7), 1) ^ ((x) >> 7))
+#define SHA512_SMALL_SIGMA1(x) (std::rotr((x) ^ std::rotr(x, 42), 19) ^ ((x) >> 6))
 #define SCHEDULE(t) \
   w[t] = SHA512_SMALL_SIGMA1(w[(t)-2]) + w[(t)-7] + SHA512_SMALL_SIGMA0(w[(t)-15]) + w[(t)-16]
 #define ROUND(a, b, c, d, e, f, g, h, t, k)                     \
