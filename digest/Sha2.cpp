@@ -22,7 +22,8 @@ void TSHA2_256Base::AppendPadding() {
 // round that uses it; the working variables are renamed instead of shifted. Ch and Maj
 // are written with fewer operations. Each big sigma keeps its three rotations side by side:
 // the nested form saves register copies but puts five operations, not three, between e (or
-// a) and the next round, and the rounds wait on that chain.
+// a) and the next round, and the rounds wait on that chain. For the same reason the sum
+// into h takes K[t] + W[t] first and big sigma 1 of e, the last term to be ready, last.
 #define SHA256_BIG_SIGMA0(x) (std::rotr(x, 2) ^ std::rotr(x, 13) ^ std::rotr(x, 22))
 #define SHA256_BIG_SIGMA1(x) (std::rotr(x, 6) ^ std::rotr(x, 11) ^ std::rotr(x, 25))
 #define SHA256_SMALL_SIGMA0(x) (std::rotr((x) ^ std::rotr(x, 11), 7) ^ ((x) >> 3))
@@ -30,7 +31,7 @@ void TSHA2_256Base::AppendPadding() {
 #define SCHEDULE(t) \
   w[t] = SHA256_SMALL_SIGMA1(w[(t)-2]) + w[(t)-7] + SHA256_SMALL_SIGMA0(w[(t)-15]) + w[(t)-16]
 #define ROUND(a, b, c, d, e, f, g, h, t, k)                     \
-  h += SHA256_BIG_SIGMA1(e) + (g ^ (e & (f ^ g))) + (k) + w[t]; \
+  h += (k) + w[t] + (g ^ (e & (f ^ g))) + SHA256_BIG_SIGMA1(e); \
   d += h;                                                       \
   ab = a ^ b;                                                   \
   h += SHA256_BIG_SIGMA0(a) + (b ^ (ab & bc));                  \
@@ -219,7 +220,7 @@ void TSHA2_512Base::AppendPadding() {
 #define SCHEDULE(t) \
   w[t] = SHA512_SMALL_SIGMA1(w[(t)-2]) + w[(t)-7] + SHA512_SMALL_SIGMA0(w[(t)-15]) + w[(t)-16]
 #define ROUND(a, b, c, d, e, f, g, h, t, k)                     \
-  h += SHA512_BIG_SIGMA1(e) + (g ^ (e & (f ^ g))) + (k) + w[t]; \
+  h += (k) + w[t] + (g ^ (e & (f ^ g))) + SHA512_BIG_SIGMA1(e); \
   d += h;                                                       \
   ab = a ^ b;                                                   \
   h += SHA512_BIG_SIGMA0(a) + (b ^ (ab & bc));                  \
