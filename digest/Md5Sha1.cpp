@@ -244,8 +244,9 @@ void TSHA0::ExpandSchedule(std::uint32_t* w) const {
 
 // One step of FIPS 180-4, section 6.1.2, step 3, with the working variables renamed
 // instead of shifted. Ch and Maj are written with fewer operations; the two terms of Maj
-// never overlap, so they add. The sum is built so that the term that depends on the step
-// just before, rotl(a, 5), comes last and the chain from step to step stays short.
+// never overlap, so they add; its parts c & d and c ^ d wait only on older words than b.
+// The sum is built so that the term that depends on the step just before, rotl(a, 5),
+// comes last and the chain from step to step stays short.
 #define SHA1_STEP(a, b, e, f, k, w) \
   e += (w) + (k);                   \
   e += (f);                         \
@@ -253,7 +254,7 @@ void TSHA0::ExpandSchedule(std::uint32_t* w) const {
   b = std::rotl(b, 30)
 #define SHA1_F0(a, b, c, d, e, w) SHA1_STEP(a, b, e, (d ^ (b & (c ^ d))), 0x5A827999U, w)
 #define SHA1_F1(a, b, c, d, e, w) SHA1_STEP(a, b, e, (b ^ c ^ d), 0x6ED9EBA1U, w)
-#define SHA1_F2(a, b, c, d, e, w) SHA1_STEP(a, b, e, ((b & c) + (d & (b ^ c))), 0x8F1BBCDCU, w)
+#define SHA1_F2(a, b, c, d, e, w) SHA1_STEP(a, b, e, ((c & d) + (b & (c ^ d))), 0x8F1BBCDCU, w)
 #define SHA1_F3(a, b, c, d, e, w) SHA1_STEP(a, b, e, (b ^ c ^ d), 0xCA62C1D6U, w)
 
 void TSHA0::CompressBlock(const std::uint8_t* bytes, std::int32_t count, std::size_t start) {
