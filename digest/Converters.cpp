@@ -1,5 +1,6 @@
 #include "digest/Converters.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "bytestring/CodePage.h"
@@ -76,6 +77,13 @@ const TextEncoding* Utf8Encoding() {
 
 THashBytes TextToBytes(const ByteString& text, const TextEncoding* encoding) {
   RequireEncoding(encoding);
+  // 7-bit text reads alike in every code page and is its own UTF-8 form, so the round trip
+  // through UTF-16 can be skipped; every generated password and hash text is of that kind.
+  const std::string_view bytes = text.View();
+  if (encoding == Utf8Encoding() &&
+      std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; })) {
+    return THashBytes(bytes.begin(), bytes.end());
+  }
   return encoding->GetBytes(text.ToUtf16());
 }
 
