@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/NativePlatform.h"
+#include "platform/ProcessPlatform.h"
 #include "platform/posix/ElfVersionInfo.h"
 #include "platform/posix/PosixCodePages.h"
 
@@ -64,54 +65,34 @@ MonthNames ReadMonthNames() {
   return names;
 }
 
-class PosixPlatform final : public Platform {
+class PosixPlatform final : public ProcessPlatform {
  public:
-  PosixPlatform(int argc, char** argv)
-      : code_pages_(PosixCodePages::FromLocale()),
-        months_(ReadMonthNames()),
-        pid_(static_cast<std::uint32_t>(::getpid())),
-        own_path_(ReadOwnPath()),
-        out_sink_(STDOUT_FILENO),
-        err_sink_(STDERR_FILENO),
-        out_(out_sink_, kAnsiCodePage, "\n"),
-        err_(err_sink_, kAnsiCodePage, "\n") {
-    InstallCodePages(&code_pages_);
-    for (int i = 1; i < argc; ++i) args_.emplace_back(std::string(argv[i]), kAnsiCodePage);
-  }
+  PosixPlatform(int argc, char** argv) : PosixPlatform(argc, argv, PosixCodePages::FromLocale()) {}
   ~PosixPlatform() override { InstallCodePages(nullptr); }
 
-  int ArgumentCount() const override { return static_cast<int>(args_.size()); }
-  ByteString Argument(int index) const override {
-    if (index < 1 || index > ArgumentCount()) return ByteString();
-    return args_[static_cast<std::size_t>(index - 1)];
-  }
-  std::uint32_t ProcessId() const override { return pid_; }
-  TextWriter& StandardOutput() override { return out_; }
-  TextWriter& StandardError() override { return err_; }
   const CodePageSystem& CodePages() const override { return code_pages_; }
-  // A terminal shows the locale's character set, so the console page is the ANSI one.
-  CodePage ConsoleOutputCodePage() const override { return code_pages_.AnsiCodePage(); }
-  ByteString OwnExecutablePath() const override { return own_path_; }
   bool FileExists(const ByteString& path) const override {
     struct stat st {};
     return ::stat(path.Bytes().c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
   }
   std::unique_ptr<TFileVersionInfo> CreateFileVersionInfo() const override {
-    return MakeElfVersionInfo(own_path_);
+    return MakeElfVersionInfo(OwnExecutablePath());
   }
-  const MonthNames& MonthAbbreviations() const override { return months_; }
   [[noreturn]] void Exit(int code) override { std::exit(code); }
 
  private:
+  // A terminal shows the locale's character set, so the console page is the ANSI one.
+  PosixPlatform(int argc, char** argv, PosixCodePages code_pages)
+      : ProcessPlatform(argc, argv,
+                        {static_cast<std::uint32_t>(::getpid()), ReadOwnPath(), ReadMonthNames(),
+                         code_pages.AnsiCodePage(), "\n"},
+                        std::make_unique<FdSink>(STDOUT_FILENO),
+                        std::make_unique<FdSink>(STDERR_FILENO)),
+        code_pages_(code_pages) {
+    InstallCodePages(&code_pages_);
+  }
+
   PosixCodePages code_pages_;
-  MonthNames months_;
-  std::uint32_t pid_;
-  ByteString own_path_;
-  std::vector<ByteString> args_;
-  FdSink out_sink_;
-  FdSink err_sink_;
-  TextWriter out_;
-  TextWriter err_;
 };
 
 }  // namespace

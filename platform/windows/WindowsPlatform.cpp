@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/NativePlatform.h"
+#include "platform/ProcessPlatform.h"
 #include "platform/windows/WindowsCodePages.h"
 #include "platform/windows/WindowsVersionInfo.h"
 
@@ -106,33 +107,19 @@ CodePage ReadConsoleOutputCodePage() {
   return static_cast<CodePage>(page != 0 ? page : ::GetACP());
 }
 
-class WindowsPlatform final : public Platform {
+class WindowsPlatform final : public ProcessPlatform {
  public:
   WindowsPlatform(int argc, char** argv)
-      : months_(ReadMonthNames()),
-        pid_(static_cast<std::uint32_t>(::GetCurrentProcessId())),
-        own_path_(ReadOwnPath()),
-        console_page_(ReadConsoleOutputCodePage()),
-        out_sink_(STD_OUTPUT_HANDLE),
-        err_sink_(STD_ERROR_HANDLE),
-        out_(out_sink_, console_page_, "\r\n"),
-        err_(err_sink_, console_page_, "\r\n") {
+      : ProcessPlatform(argc, argv,
+                        {static_cast<std::uint32_t>(::GetCurrentProcessId()), ReadOwnPath(),
+                         ReadMonthNames(), ReadConsoleOutputCodePage(), "\r\n"},
+                        std::make_unique<HandleSink>(STD_OUTPUT_HANDLE),
+                        std::make_unique<HandleSink>(STD_ERROR_HANDLE)) {
     InstallCodePages(&code_pages_);
-    for (int i = 1; i < argc; ++i) args_.emplace_back(std::string(argv[i]), kAnsiCodePage);
   }
   ~WindowsPlatform() override { InstallCodePages(nullptr); }
 
-  int ArgumentCount() const override { return static_cast<int>(args_.size()); }
-  ByteString Argument(int index) const override {
-    if (index < 1 || index > ArgumentCount()) return ByteString();
-    return args_[static_cast<std::size_t>(index - 1)];
-  }
-  std::uint32_t ProcessId() const override { return pid_; }
-  TextWriter& StandardOutput() override { return out_; }
-  TextWriter& StandardError() override { return err_; }
   const CodePageSystem& CodePages() const override { return code_pages_; }
-  CodePage ConsoleOutputCodePage() const override { return console_page_; }
-  ByteString OwnExecutablePath() const override { return own_path_; }
   bool FileExists(const ByteString& path) const override {
     const std::wstring wide = WidePath(path);
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());
@@ -151,22 +138,12 @@ class WindowsPlatform final : public Platform {
     return known && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
   }
   std::unique_ptr<TFileVersionInfo> CreateFileVersionInfo() const override {
-    return MakeWindowsVersionInfo(own_path_);
+    return MakeWindowsVersionInfo(OwnExecutablePath());
   }
-  const MonthNames& MonthAbbreviations() const override { return months_; }
   [[noreturn]] void Exit(int code) override { ::ExitProcess(static_cast<UINT>(code)); }
 
  private:
   WindowsCodePages code_pages_;
-  MonthNames months_;
-  std::uint32_t pid_;
-  ByteString own_path_;
-  CodePage console_page_;
-  std::vector<ByteString> args_;
-  HandleSink out_sink_;
-  HandleSink err_sink_;
-  TextWriter out_;
-  TextWriter err_;
 };
 
 }  // namespace
