@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "bytestring/ByteString.h"
 #include "bytestring/Exception.h"
@@ -26,5 +27,9 @@ class TFileVersionInfo {
   // when there is none. Entries are "key=value" texts of at most 255 characters.
   virtual ByteString Value(const ByteString& key) const = 0;
 };
+
+// The value of the first "key=value" entry whose key matches `key` without regard to ASCII
+// case; empty when there is none. Shared by the platforms' readers.
+ByteString FindEntryValue(const std::vector<ByteString>& entries, const ByteString& key);
 
 }  // namespace keyloom

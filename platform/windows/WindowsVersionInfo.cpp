@@ -116,14 +116,7 @@ class WindowsVersionInfo final : public TFileVersionInfo {
     }
   }
 
-  ByteString Value(const ByteString& key) const override {
-    for (const ByteString& entry : entries_) {
-      const std::size_t eq = entry.View().find('=');
-      if (eq == std::string_view::npos) continue;
-      if (SameTextAscii(entry.View().substr(0, eq), key.View())) return entry.Sub(eq + 1);
-    }
-    return ByteString();
-  }
+  ByteString Value(const ByteString& key) const override { return FindEntryValue(entries_, key); }
 
  private:
   ByteString own_path_;
